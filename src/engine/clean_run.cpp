@@ -176,7 +176,7 @@ void CleanRun::runPlugins() {
 
 void CleanRun::finish() {
     const std::string file = settingsFile();
-    if (IsSwitchOn(os_.profile, file, "Options", "exit")) {
+    if (honourExitOption && IsSwitchOn(os_.profile, file, "Options", "exit")) {
         // Nothing of this run is recorded or announced.
         report_.exitProgram();
         return;

@@ -31,6 +31,9 @@ class CleanRun {
     std::function<std::vector<std::string>()> tickedPlugins;
     // Executes one plug-in file.
     std::function<void(CleanRun& run, const std::string& file)> processshell;
+    // The option "exit" ends the windowed program after a run; the console companion has no
+    // program to end and records every run.
+    bool honourExitOption = true;
 
     // Runs to completion; a call while a run is in progress is ignored.
     void CleanNow();

@@ -32,6 +32,9 @@ class UrlHistory {
     // An empty prefix lists every entry.
     virtual long enumUrls(const std::string& prefix, std::uint32_t flags,
                           std::vector<StatUrl>& out) = 0;
+    // FileTimeToLocalFileTime: a UTC FILETIME as local time; the time unchanged when the
+    // conversion fails.
+    virtual std::int64_t toLocalFileTime(std::int64_t utcTicks) = 0;
 };
 
 }  // namespace hv

@@ -11,7 +11,8 @@ class WordAutomation {
     virtual ~WordAutomation() = default;
 
     // Creates the object, reads its "Version", calls "Quit" and releases it. Nothing when the
-    // object cannot be created (Word missing or not startable).
+    // object cannot be created (Word missing or not startable); "0" when Word does not answer
+    // the version.
     virtual std::optional<std::string> version() = 0;
 };
 

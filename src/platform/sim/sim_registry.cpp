@@ -184,6 +184,9 @@ long SimRegistry::enumKeys(RootKey root, const std::string& subKey, std::vector<
     Key* key = find(root, subKey);
     if (!key) return kFileNotFound;
     for (const auto& c : key->children) out.push_back(c->name);
+    // Windows lists sub-keys in name order, without regard to case.
+    std::sort(out.begin(), out.end(),
+              [](const std::string& a, const std::string& b) { return toLower(a) < toLower(b); });
     return kSuccess;
 }
 

@@ -1,13 +1,25 @@
 #include "platform/sim/sim_url_history.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace hv::sim {
 
 namespace {
-constexpr long kClassNotRegistered = static_cast<long>(0x80040154u);
-constexpr long kNotOpen = static_cast<long>(0x8000FFFFu);  // E_UNEXPECTED
+// HRESULTs are 32-bit: their failure codes are negative whatever the width of long.
+constexpr long hresult(std::uint32_t code) {
+    return static_cast<std::int32_t>(code);
+}
+constexpr long kClassNotRegistered = hresult(0x80040154u);
+constexpr long kNotOpen = hresult(0x8000FFFFu);  // E_UNEXPECTED
+constexpr long kFail = hresult(0x80004005u);     // E_FAIL
 }  // namespace
+
+long SimUrlHistory::refusal(const char* call) const {
+    if (!opened) return kNotOpen;
+    if (std::find(failing.begin(), failing.end(), call) != failing.end()) return kFail;
+    return 0;
+}
 
 long SimUrlHistory::open() {
     if (!available) return kClassNotRegistered;
@@ -16,7 +28,7 @@ long SimUrlHistory::open() {
 }
 
 long SimUrlHistory::addUrl(const std::string& url, const std::string& title, std::uint32_t flags) {
-    if (!opened) return kNotOpen;
+    if (const long result = refusal("addUrl")) return result;
     StatUrl entry;
     entry.url = url;
     entry.title = title;
@@ -26,13 +38,13 @@ long SimUrlHistory::addUrl(const std::string& url, const std::string& title, std
 }
 
 long SimUrlHistory::deleteUrl(const std::string& url, std::uint32_t) {
-    if (!opened) return kNotOpen;
+    if (const long result = refusal("deleteUrl")) return result;
     std::erase_if(entries, [&](const StatUrl& e) { return e.url == url; });
     return 0;
 }
 
 long SimUrlHistory::clearHistory() {
-    if (!opened) return kNotOpen;
+    if (const long result = refusal("clearHistory")) return result;
     ++clears;
     entries.clear();
     return 0;
@@ -40,7 +52,7 @@ long SimUrlHistory::clearHistory() {
 
 long SimUrlHistory::enumUrls(const std::string& prefix, std::uint32_t, std::vector<StatUrl>& out) {
     out.clear();
-    if (!opened) return kNotOpen;
+    if (const long result = refusal("enumUrls")) return result;
     for (const auto& e : entries)
         if (e.url.rfind(prefix, 0) == 0) out.push_back(e);
     return 0;
