@@ -1,24 +1,16 @@
-// halvanec: the console companion of Halvane.
-#include <cstdio>
-#include <cstring>
+// halvanec: the console companion of Halvane, for scripted and scheduled cleaning. Same core,
+// same application folder and hvset.dat as the windowed program.
+#include <iostream>
+#include <string>
+#include <vector>
 
-namespace {
-void printHelp() {
-    std::puts(
-        "Usage: halvanec [--help]\n"
-        "  --help   show this text");
-}
-}  // namespace
+#include "catalogue/run_items.h"
+#include "platform/win32/win32_machine.h"
+#include "ui/console_companion.h"
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        printHelp();
-        return 0;
-    }
-    if (argc > 1) {
-        std::fprintf(stderr, "halvanec: unknown argument '%s' (try --help)\n", argv[1]);
-        return 2;
-    }
-    printHelp();
-    return 0;
+    hv::win32::Win32Machine machine;
+    hv::Platform os = machine.platform();
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return hv::console::RunCompanion(args, std::cout, std::cerr, os, hv::catalogue::RunItems());
 }

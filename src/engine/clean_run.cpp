@@ -221,7 +221,7 @@ void CleanRun::finish() {
     report_.showMainWindow();
 }
 
-void CleanRun::RunAndWait(const std::string& commandLine) {
+void CleanRun::RunAndWait(const std::string& commandLine, FocusAfterWait focus) {
     const ProcessHandle process = os_.process.startHidden(commandLine);
     if (process) {
         const std::uint64_t startMs = os_.events.tickMs();
@@ -234,7 +234,7 @@ void CleanRun::RunAndWait(const std::string& commandLine) {
         }
         os_.process.close(process);
     }
-    report_.focusMainWindow();
+    if (focus == FocusAfterWait::TakeBack) report_.focusMainWindow();
 }
 
 }  // namespace hv

@@ -18,6 +18,8 @@
 
 namespace hv {
 
+enum class FocusAfterWait { TakeBack, Leave };
+
 class CleanRun {
   public:
     // Longest wait for one external command; a hung command is left running after it.
@@ -41,8 +43,10 @@ class CleanRun {
 
     // The status step of every item: yield, add the item's row, make it current.
     void showstatus(const std::string& statusText);
-    // Starts a command hidden and waits for it to end, keeping the window alive.
-    void RunAndWait(const std::string& commandLine);
+    // Starts a command hidden and waits for it to end, keeping the window alive; then gives
+    // the focus back to the main window unless told to leave it.
+    void RunAndWait(const std::string& commandLine,
+                    FocusAfterWait focus = FocusAfterWait::TakeBack);
     // The current row's final text in place of "Done".
     void setResultText(const std::string& text) { resultText_ = text; }
     void setCurrentRowStatus(const std::string& status);

@@ -6,18 +6,30 @@
 namespace hv {
 
 namespace {
+// Windows reads "a\\b" as "a\b": the guard judges the folder that will really be touched.
+std::string collapseBackslashes(std::string_view path) {
+    std::string out(path.substr(0, path.rfind("\\\\", 0) == 0 ? 2 : 0));
+    for (std::size_t i = out.size(); i < path.size(); ++i)
+        if (path[i] != '\\' || out.empty() || out.back() != '\\') out += path[i];
+    return out;
+}
+
 std::string comparable(std::string_view path) {
-    return toLower(withoutTrailingBackslash(path));
+    return toLower(withoutTrailingBackslash(collapseBackslashes(path)));
 }
 }  // namespace
 
 PathGuard::PathGuard(std::vector<std::string> protectedFolders) {
     for (const auto& folder : protectedFolders)
-        if (!folder.empty()) protected_.push_back(comparable(folder));
+        if (isAbsolutePath(folder)) protected_.push_back(comparable(folder));
 }
 
-bool PathGuard::isErasable(std::string_view path) {
+bool PathGuard::isErasable(std::string_view rawPath) {
+    const std::string collapsed = collapseBackslashes(rawPath);
+    const std::string_view path = collapsed;
     if (!isAbsolutePath(path) || isDriveRoot(path)) return false;
+    // A colon past the drive names a stream ("::$INDEX_ALLOCATION" is the folder itself).
+    if (path.find(':', 2) != std::string_view::npos) return false;
     if (path.find('/') != std::string_view::npos) return false;
     if (path.rfind("\\\\?\\", 0) == 0 || path.rfind("\\\\.\\", 0) == 0) return false;
     // Windows drops trailing dots and blanks from a path part, and resolves "." and "..":
@@ -33,8 +45,9 @@ bool PathGuard::isErasable(std::string_view path) {
 bool PathGuard::mayEmpty(std::string_view folder) const {
     if (!isErasable(folder)) return false;
     const std::string path = comparable(folder);
+    // Neither the protected folders themselves nor any folder that holds one of them.
     for (const auto& p : protected_)
-        if (path == p) return false;
+        if (isSameOrInside(p, path)) return false;
     // X:\Program Files and X:\Program Files (x86).
     const std::string parent = parentPath(path);
     const std::string leaf = leafName(path);

@@ -17,9 +17,10 @@ class PathGuard {
     explicit PathGuard(std::vector<std::string> protectedFolders);
 
     // A full path that names something below a drive root: not empty, not relative, not a
-    // drive root, with no "." or ".." parts, no forward slashes and no device prefix.
+    // drive root, with no "." or ".." parts, no forward slashes, no stream and no device
+    // prefix. Doubled backslashes count as one, as Windows reads them.
     static bool isErasable(std::string_view path);
-    // isErasable, and not one of the protected folders itself.
+    // isErasable, and neither one of the protected folders nor a folder that holds one.
     bool mayEmpty(std::string_view folder) const;
 
   private:

@@ -26,6 +26,9 @@ TEST(PathGuard, AcceptsOnlyFullPathsBelowARoot) {
         {"C:\\Users\\.\\ann", false},
         {"C:/Users/ann", false},
         {"C:\\Users\\ann.", false},
+        {"C:\\\\", false},  // a doubled backslash is still the root
+        {"C:\\Temp::$INDEX_ALLOCATION", false},
+        {"C:\\Users\\\\ann\\Temp", true},
     };
     for (const auto& c : cases) EXPECT_EQ(PathGuard::isErasable(c.path), c.erasable) << c.path;
 }
@@ -47,6 +50,10 @@ TEST(PathGuard, NeverEmptiesTheUsersOwnFoldersButAllowsTheirSubFolders) {
         {"C:\\Windows\\Temp", true},
         {"C:\\Users\\ann\\AppData\\Roaming\\Vendor", true},
         {"C:\\Program Files\\Other\\cache", true},
+        {"C:\\Users\\ann\\AppData\\Roaming\\\\", false},  // read as Roaming itself
+        {"C:\\Users", false},                             // holds the profile
+        {"C:\\Users\\ann\\AppData", false},               // holds Roaming
+        {"C:\\Users\\bob", true},
         {"", false},
     };
     for (const auto& c : cases) EXPECT_EQ(guard.mayEmpty(c.folder), c.mayEmpty) << c.folder;

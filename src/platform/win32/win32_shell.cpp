@@ -11,8 +11,10 @@
 
 namespace hv::win32 {
 
+// Without an owner the shell's progress window stands on its own, which also suits a run that
+// started with the main window hidden. An empty root path means every drive.
 long Win32Shell::emptyRecycleBin() {
-    return static_cast<long>(SHEmptyRecycleBinA(GetActiveWindow(), "", SHERB_NOCONFIRMATION));
+    return static_cast<long>(SHEmptyRecycleBinA(nullptr, "", SHERB_NOCONFIRMATION));
 }
 
 long Win32Shell::clearRecentDocuments() {
