@@ -14,6 +14,7 @@
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system.h"
+#include "platform/sim/sim_ui.h"
 #include "platform/sim/sim_url_history.h"
 #include "platform/sim/sim_word_automation.h"
 
@@ -40,6 +41,8 @@ class Machine {
     SimShell shell{files};
     SimUrlHistory urlHistory;
     SimWordAutomation word;
+    // The windows' controls, message boxes through `dialogs`.
+    SimUi ui{dialogs, files};
 
     Platform platform() {
         return Platform{profile, registry, files, process,    system,
