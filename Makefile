@@ -2,12 +2,18 @@
 #   make test   build both, run unit, conformance (sim and Wine) and sandbox tests
 #   make win    the Windows application folder at build/win/app/
 #   make run    start the program under Wine in a sandboxed prefix kept under build/
-.PHONY: all native win test run deps clean format
+#   make fuzz   every fuzz target for FUZZ_SECONDS (default 60) each, then 10000 random runs of
+#               the deletion invariant
+.PHONY: all native win test run deps clean format native-asan fuzz-build fuzz
 
 JOBS ?= 2
 NATIVE := build/native
 WIN := build/win
 APP := $(WIN)/app
+ASAN := build/native-asan
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
+INVARIANT_RUNS ?= 10000
 
 all: native win
 
@@ -26,13 +32,43 @@ win:
 	@cmake --build $(WIN) -j $(JOBS)
 	@tools/make-app-folder $(WIN) $(APP)
 
-test: native win
+# The unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+native-asan:
+	@tools/install-deps native
+	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DHV_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN) -j $(JOBS) --target unit_tests
+
+# The fuzz targets of tests/fuzz, built with clang, libFuzzer and both sanitizers.
+fuzz-build:
+	@tools/install-deps fuzz
+	@cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=Debug -DHV_FUZZ=ON \
+		-DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS) --target fuzz_targets
+
+test: native win native-asan fuzz-build
 	@tools/run-tests $(NATIVE) $(WIN)
 
+fuzz: native fuzz-build
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) tests/fuzz/run-fuzz.sh fuzz $(FUZZ)
+	@HV_INVARIANT_RUNS=$(INVARIANT_RUNS) $(NATIVE)/tests/unit/unit_tests \
+		--gtest_filter='DeletionInvariant.*' --gtest_brief=1
+
+# With a display the program just runs there. Without one it comes up on a virtual display,
+# build/screenshot.png shows its main window a moment after it appears, and it is ended.
+RUN_SANDBOX := tools/wine-sandbox --prefix build/run-prefix --copy $(APP) 'C:\Program Files\Halvane'
+RUN_EXE := C:\Program Files\Halvane\halvane.exe
+RUN_SHOT := $(CURDIR)/build/screenshot.png
 run: win
-	@echo "The main window is not built yet; the console companion is:"
-	@tools/wine-sandbox --prefix build/run-prefix --copy $(APP) 'C:\Program Files\' \
-		'C:\Program Files\app\halvanec.exe' --help
+	@if [ -n "$$DISPLAY" ]; then \
+		$(RUN_SANDBOX) --host -- env DISPLAY="$$DISPLAY" bash -c 'cd "$$HV_DRIVE_C" && "$$HV_WINE" "$$0"' '$(RUN_EXE)'; \
+	else \
+		$(RUN_SANDBOX) --xvfb --host -- bash -c ' \
+			cd "$$HV_DRIVE_C"; \
+			"$$HV_WINE" explorer /desktop=hv,1024x768 "$$0" & \
+			for i in $$(seq 60); do xdotool search --onlyvisible --name "^Halvane V6.50$$" >/dev/null && break; sleep 0.5; done; \
+			sleep 2; import -window root "$$1" && echo "Screenshot: $$1"; \
+			"$$HV_WINESERVER" -k; wait' '$(RUN_EXE)' '$(RUN_SHOT)'; \
+	fi
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

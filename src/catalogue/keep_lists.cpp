@@ -64,7 +64,7 @@ void DeleteCookiesExceptKept(CleanRun& run, const std::string& cookieFolder) {
     // Every file in the folder goes, so the folder must be one the guard lets be emptied, and
     // never a link to somewhere else.
     if (!erase.guard().mayEmpty(cookieFolder)) return;
-    if (const auto self = model.files().stat(cookieFolder); self && self->isLink()) return;
+    if (!model.mayWalk(cookieFolder)) return;
     const auto entries = model.list(cookieFolder);
     if (!entries) return;
     for (auto file : *entries) {

@@ -30,8 +30,7 @@ Allerase::Allerase(FileSystem& files, Registry& registry, EventLoop& events, Pat
 
 bool Allerase::walkable(const std::string& folder) {
     if (!PathGuard::isErasable(folder)) return false;
-    const auto self = model_.files().stat(folder);
-    return !self || !self->isLink();
+    return model_.mayWalk(folder);
 }
 
 // Step 2 of every file primitive: visit each file directly in the folder, unhide it, and

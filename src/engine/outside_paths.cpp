@@ -30,6 +30,15 @@ bool HoldsKeyFolder(CleanRun& run, std::string_view folder) {
     return false;
 }
 
+namespace {
+// A part whose attributes cannot be read counts as a link unless it cannot be listed either.
+bool mayBeLink(FileSystem& files, const std::string& path) {
+    if (const auto info = files.stat(path)) return info->isLink();
+    std::vector<FileInfo> entries;
+    return files.list(path, entries) == kSuccess;
+}
+}  // namespace
+
 bool ReachesThroughLink(FileSystem& files, const std::string& path, std::size_t trustedLength) {
     // The folders up to the trusted part are taken as they are (a redirected profile folder
     // may well be a link); every part below it is checked.
@@ -37,10 +46,9 @@ bool ReachesThroughLink(FileSystem& files, const std::string& path, std::size_t 
     for (std::size_t at = path.find('\\', from); at != std::string::npos;
          at = path.find('\\', at + 1)) {
         if (at == 0 || path[at - 1] == '\\' || path[at - 1] == ':') continue;
-        if (const auto info = files.stat(path.substr(0, at)); info && info->isLink()) return true;
+        if (mayBeLink(files, path.substr(0, at))) return true;
     }
-    const auto self = files.stat(path);
-    return self && self->isLink();
+    return mayBeLink(files, path);
 }
 
 }  // namespace hv

@@ -13,7 +13,7 @@
 namespace hv {
 
 class NotificationSystem {
-public:
+  public:
     // Creates the empty queue; the queue timer starts with start().
     NotificationSystem(ui::Ui& ui, Platform& os);
     ~NotificationSystem();
@@ -32,9 +32,15 @@ public:
     std::size_t queuedCount() const;
     bool popupShown() const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };
+
+// The small platform wrappers of mNotificationSystem.
+// Plays a wave file without waiting and without the default sound; an empty path plays nothing.
+void PlayNotificationSound(ui::Ui& ui, const std::string& file);
+// Keeps the window above all other windows.
+void MakeTopmost(ui::Form& window);
 
 }  // namespace hv

@@ -6,6 +6,7 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/system.h"
 #include "platform/url_history.h"
@@ -24,6 +25,7 @@ struct Platform {
     Shell& shell;
     UrlHistory& urlHistory;
     WordAutomation& word;
+    SettingsStore& settingsStore;
 };
 
 }  // namespace hv

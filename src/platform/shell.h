@@ -17,6 +17,10 @@ class Shell {
 
     // SHEmptyRecycleBinA(owner, "", SHERB_NOCONFIRMATION): every drive's recycle bin.
     virtual long emptyRecycleBin() = 0;
+    // SHFileOperationA(FO_DELETE, FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT) of one file:
+    // moves it to the recycle bin without asking and without a progress window; the call's
+    // result (0 on success).
+    virtual long recycleFile(const std::string& path) = 0;
     // SHAddToRecentDocs(SHARD_PATHA, NULL); the system error code it leaves.
     virtual long clearRecentDocuments() = 0;
     // Empties the system clipboard (all formats).

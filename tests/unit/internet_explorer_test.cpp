@@ -377,8 +377,8 @@ TEST_F(OptionsDialogTest, StopsTypingWhenAnotherProgramTakesTheFront) {
     sim::Machine& m = bench.machine;
     FocusThiefShell shell{m.files};
     shell.foreground = dialog;
-    Platform os{m.profile, m.registry, m.files, m.process,    m.system,
-                m.events,  m.dialogs,  shell,   m.urlHistory, m.word};
+    Platform os{m.profile, m.registry, m.files,      m.process, m.system,         m.events,
+                m.dialogs, shell,      m.urlHistory, m.word,    m.settingsStore};
     test::RecordingReport report;
     CleanRun run{os, report};
     m.setSetting("EXPLORER", "autocomplete", "1");

@@ -12,6 +12,7 @@
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_profile.h"
 #include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_settings_store.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system.h"
 #include "platform/sim/sim_ui.h"
@@ -41,12 +42,14 @@ class Machine {
     SimShell shell{files};
     SimUrlHistory urlHistory;
     SimWordAutomation word;
+    // The per-user settings store (the file finder's options).
+    SimSettingsStore settingsStore;
     // The windows' controls, message boxes through `dialogs`.
     SimUi ui{dialogs, files};
 
     Platform platform() {
-        return Platform{profile, registry, files, process,    system,
-                        events,  dialogs,  shell, urlHistory, word};
+        return Platform{profile, registry, files,      process, system,       events,
+                        dialogs, shell,    urlHistory, word,    settingsStore};
     }
 
     std::string appFolder() const { return system.appFolder; }

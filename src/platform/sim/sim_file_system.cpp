@@ -123,6 +123,13 @@ std::unique_ptr<SimFileSystem::Node> SimFileSystem::detach(Node* node) {
     return owned;
 }
 
+void SimFileSystem::recordRemoval(const std::string& path, const Node& node) {
+    std::string where = node.name;
+    for (const Node* up = node.parent; up; up = up->parent) where = up->name + "\\" + where;
+    removed.push_back(path);
+    removals.push_back({where, node.folder, !node.linkTarget.empty()});
+}
+
 long SimFileSystem::list(const std::string& folder, std::vector<FileInfo>& out) {
     out.clear();
     if (long f = fault("list", folder)) return f;
@@ -155,8 +162,8 @@ long SimFileSystem::deleteFile(const std::string& path) {
     Node* node = find(path, false);
     if (!node || !node->parent) return kFileNotFound;
     if (node->folder || (node->attributes & attr::kReadOnly)) return kAccessDenied;
+    recordRemoval(path, *node);
     detach(node);
-    removed.push_back(path);
     return kSuccess;
 }
 
@@ -170,8 +177,8 @@ long SimFileSystem::removeFolder(const std::string& path) {
         if (!node->children.empty()) return kDirNotEmpty;
         if (node->attributes & attr::kReadOnly) return kAccessDenied;
     }
+    recordRemoval(path, *node);
     detach(node);
-    removed.push_back(path);
     return kSuccess;
 }
 

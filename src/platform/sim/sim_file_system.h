@@ -47,6 +47,14 @@ class SimFileSystem : public FileSystem {
     // caller spelled them), and every path handed to deleteAtReboot.
     std::vector<std::string> removed;
     std::vector<std::string> rebootDeletes;
+    // The same removals by where they really happened: the removed file, folder or link by
+    // its own place on the drive, every link on the way there resolved, names as stored.
+    struct Removal {
+        std::string where;
+        bool folder = false;
+        bool link = false;
+    };
+    std::vector<Removal> removals;
     FaultRule faults;
 
   private:
@@ -55,6 +63,7 @@ class SimFileSystem : public FileSystem {
     Node* makeFolders(const std::string& path);
     long fault(std::string_view op, const std::string& path);
     std::unique_ptr<Node> detach(Node* node);
+    void recordRemoval(const std::string& path, const Node& node);
 
     std::map<char, std::unique_ptr<Node>> drives_;
 };

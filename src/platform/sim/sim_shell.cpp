@@ -1,5 +1,6 @@
 #include "platform/sim/sim_shell.h"
 
+#include "platform/text.h"
 #include "platform/win_path.h"
 #include "platform/win_types.h"
 
@@ -24,6 +25,33 @@ long SimShell::emptyRecycleBin() {
     ++recycleBinEmptied;
     for (const auto& bin : recycleBins) removeContent(bin);
     return kSuccess;
+}
+
+std::string SimShell::binFolder(const std::string& path) {
+    const std::string bin = path.substr(0, 2) + "\\$Recycle.Bin";
+    for (const auto& known : recycleBins)
+        if (equalsNoCase(known, bin)) return known;
+    if (!files_.stat(bin)) {
+        files_.createFolder(bin);
+        files_.setAttributes(bin, attr::kDirectory | attr::kHidden | attr::kSystem);
+    }
+    recycleBins.push_back(bin);
+    return bin;
+}
+
+// The file keeps its content in the bin under a name of its own, as the shell's "$R" names do,
+// so that two files of the same name can both be recycled. Read-only files go too: the shell
+// does not ask about them when told not to confirm.
+long SimShell::recycleFile(const std::string& path) {
+    // Only files on a drive letter have a bin here.
+    const bool onDrive = isAbsolutePath(path) && path[1] == ':';
+    const auto info = onDrive ? files_.stat(path) : std::nullopt;
+    if (!info || info->isFolder()) return kFileNotFound;
+    const std::string target =
+        joinPath(binFolder(path), "$R" + std::to_string(recycled.size()) + "-" + leafName(path));
+    const long moved = files_.replaceFile(path, target);
+    if (moved == kSuccess) recycled.push_back(path);
+    return moved;
 }
 
 long SimShell::clearRecentDocuments() {

@@ -1,6 +1,8 @@
 #pragma once
 // The shell as a test sees it: every call is recorded; the recycle bin is a set of folders on
-// the simulated drives that emptyRecycleBin clears; the foreground window is what the test says.
+// the simulated drives that emptyRecycleBin clears and recycleFile moves files into (a hidden
+// "$Recycle.Bin" folder on the file's drive, made on first use); the foreground window is what the
+// test says.
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@ class SimShell : public Shell {
     explicit SimShell(FileSystem& files) : files_(files) {}
 
     long emptyRecycleBin() override;
+    long recycleFile(const std::string& path) override;
     long clearRecentDocuments() override;
     bool emptyClipboard() override;
     unsigned winExec(const std::string& commandLine, int showState) override;
@@ -24,6 +27,8 @@ class SimShell : public Shell {
 
     // Folders whose whole content emptyRecycleBin removes (it leaves the folders themselves).
     std::vector<std::string> recycleBins;
+    // Every file recycleFile moved, as the caller spelled it.
+    std::vector<std::string> recycled;
     std::string clipboard;
     bool recentDocumentsCleared = false;
     int recycleBinEmptied = 0;
@@ -34,6 +39,7 @@ class SimShell : public Shell {
 
   private:
     void removeContent(const std::string& folder);
+    std::string binFolder(const std::string& path);
     FileSystem& files_;
 };
 

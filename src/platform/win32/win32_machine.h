@@ -7,6 +7,7 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_settings_store.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_url_history.h"
@@ -27,10 +28,11 @@ class Win32Machine {
     Win32Shell shell;
     Win32UrlHistory urlHistory;
     Win32WordAutomation word;
+    Win32SettingsStore settingsStore;
 
     Platform platform() {
-        return Platform{profile, registry, files, process,    system,
-                        events,  dialogs,  shell, urlHistory, word};
+        return Platform{profile, registry, files,      process, system,       events,
+                        dialogs, shell,    urlHistory, word,    settingsStore};
     }
 };
 

@@ -17,6 +17,19 @@ long Win32Shell::emptyRecycleBin() {
     return static_cast<long>(SHEmptyRecycleBinA(nullptr, "", SHERB_NOCONFIRMATION));
 }
 
+long Win32Shell::recycleFile(const std::string& path) {
+    // The source is a list of paths ended by an empty one: the path, then two NULs.
+    std::string from = path;
+    from.append(2, '\0');
+    SHFILEOPSTRUCTA operation{};
+    operation.hwnd = nullptr;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT;
+    operation.lpszProgressTitle = nullptr;
+    return SHFileOperationA(&operation);
+}
+
 long Win32Shell::clearRecentDocuments() {
     // The call returns nothing; what it leaves in the thread's error code is its only answer.
     SetLastError(ERROR_SUCCESS);

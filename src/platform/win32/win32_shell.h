@@ -7,6 +7,7 @@ namespace hv::win32 {
 class Win32Shell final : public Shell {
   public:
     long emptyRecycleBin() override;
+    long recycleFile(const std::string& path) override;
     long clearRecentDocuments() override;
     bool emptyClipboard() override;
     unsigned winExec(const std::string& commandLine, int showState) override;
