@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "platform/sim/machine.h"
 #include "platform/sim/sim_ui.h"
@@ -13,7 +14,7 @@ namespace {
 
 struct SkinCase {
     const char* label;
-    const char* text;
+    std::string text;
     Skin expected;
 };
 
@@ -52,7 +53,7 @@ TEST(SkinTest, ParsesWhatItCanAndKeepsDefaultsForTheRest) {
          with([](Skin& s) { s.frame = ui::rgb(0x0A, 0x0B, 0x0C); })},
         {"a later line wins", "window = #000001\nwindow = #000002",
          with([](Skin& s) { s.window = ui::rgb(0, 0, 2); })},
-        {"binary junk", std::string("\x01\xff=\x00==#", 8).c_str(), Skin{}},
+        {"binary junk", std::string("\x01\xff=\x00==#", 8), Skin{}},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseSkin(c.text), c.expected) << c.label;
 }
