@@ -9,44 +9,15 @@
 #include "engine/clean_run.h"
 #include "engine/inifun.h"
 #include "platform/sim/machine.h"
-#include "support/recording_report.h"
+#include "support/browser_bench.h"
 
 namespace hv {
 namespace {
 
 using namespace catalogue;
 
-const std::string kAppData = "C:\\Users\\ann\\AppData\\";
-
-// One machine with its run: lay out the files, switch keys on, clean, look at what went.
-struct Bench {
-    explicit Bench(const std::string& files) {
-        machine.addFiles(files);
-        run.env = ComputeEnvironment(os);
-    }
-    void clean(std::span<const CleanItem> items, const std::string& section,
-               std::initializer_list<std::string> keys, const std::string& value = "1") {
-        for (const auto& key : keys) machine.setSetting(section, key, value);
-        run.setItems(items);
-        run.CleanNow();
-    }
-    // Every removed file and folder below AppData, sorted, without the AppData prefix.
-    std::vector<std::string> removed() const {
-        std::vector<std::string> out;
-        for (const auto& path : machine.files.removed)
-            out.push_back(path.rfind(kAppData, 0) == 0 ? path.substr(kAppData.size()) : path);
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-    std::string figure(const std::string& key) {
-        return ReadIni(machine.profile, machine.settingsFile(), "Options", key);
-    }
-
-    sim::Machine machine;
-    Platform os = machine.platform();
-    test::RecordingReport report;
-    CleanRun run{os, report};
-};
+using test::Bench;
+using test::kAppData;
 
 struct ItemCase {
     std::string key;
