@@ -32,11 +32,12 @@ win:
 	@cmake --build $(WIN) -j $(JOBS)
 	@tools/make-app-folder $(WIN) $(APP)
 
-# The unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
+# targets as replay programs for their seed corpora.
 native-asan:
 	@tools/install-deps native
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DHV_SANITIZE=ON >/dev/null
-	@cmake --build $(ASAN) -j $(JOBS) --target unit_tests
+	@cmake --build $(ASAN) -j $(JOBS) --target unit_tests fuzz_replay
 
 # The fuzz targets of tests/fuzz, built with clang, libFuzzer and both sanitizers.
 fuzz-build:
@@ -45,7 +46,7 @@ fuzz-build:
 		-DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target fuzz_targets
 
-test: native win native-asan fuzz-build
+test: native win native-asan
 	@tools/run-tests $(NATIVE) $(WIN)
 
 fuzz: native fuzz-build

@@ -14,6 +14,9 @@ AppWindows::AppWindows(ui::Ui& ui, Platform& os, frmMainCode& main)
           window.openCookieOptions = [&ui, &os] { frmcookie(ui, os).showModal(); };
       }) {
     main.openSettings = [this] { settings_.open(); };
+    // The plug-ins a run cleans are the ticked rows of the settings window's list, so a run
+    // started while that window is open follows its check marks, saved or not.
+    main.cleanRun().tickedPlugins = [this] { return settings_.TickedPluginTexts(); };
     main.openOptions = [&ui, &os, &main] { Frmoption(ui, os, main).showModal(); };
     main.openFinder = [&ui, &os] {
         frmLocate finder(ui, os);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs the fuzz targets of build/fuzz.
-#   run-fuzz.sh replay FUZZ_BUILD   each target once over its seed corpus; ends with the line
-#                                   "N passed, N failed" (one count per target)
+#   run-fuzz.sh replay BUILD        each target once over its seed corpus; ends with the line
+#                                   "N passed, N failed" (one count per target). BUILD is the
+#                                   fuzz build or any native build with the replay programs
+#                                   (target fuzz_replay: the sanitized build in make test)
 #   run-fuzz.sh fuzz FUZZ_BUILD     each target for FUZZ_SECONDS (default 60); new inputs go to
 #                                   FUZZ_BUILD/corpus/<target>, crashes to FUZZ_BUILD/crashes;
 #                                   one summary line per target: executions and corpus size
@@ -18,6 +20,7 @@ failed=0
 for seeds in "$here"/corpus/*/; do
     name=$(basename "$seeds")
     target=$bin/fuzz_$name
+    [[ $mode == replay && ! -x $target ]] && target=$bin/replay_$name
     if [[ ! -x $target ]]; then
         echo "fuzz_$name: not built" >&2
         failed=$((failed + 1))

@@ -629,5 +629,36 @@ TEST(AppWindowsTest, TheImagesOpenTheSettingsOptionsAndFinderWindowsModally) {
               (std::vector<std::string>{"Cleaning Settings", "Options", "Search & Erase"}));
 }
 
+TEST(AppWindowsTest, ARunCleansThePlugInsTickedInTheSettingsWindowSavedOrNot) {
+    sim::Machine machine;
+    machine.files.addTextFile("C:\\Program Files\\Halvane\\plus-in\\Tool.hve",
+                              "[name]\r\nappname=Tool\r\n[swich]\r\non=0\r\n");
+    Platform os = machine.platform();
+    frmMainCode main(machine.ui, os, "");
+    AppWindows windows(machine.ui, os, main);
+    main.show();
+    const sim::SimListView& results =
+        machine.ui.form(kMainCaption).find<sim::SimListView>("ListView1");
+    auto pluginRows = [&] {
+        int rows = 0;
+        for (int row = 0; row < results.rowCount(); ++row) rows += results.text(row, 0) == "Tool";
+        return rows;
+    };
+
+    // Ticked in the open window and not saved: a run started now (from the tray or the
+    // schedule) cleans it.
+    machine.ui.whenModal("Cleaning Settings", [&](sim::SimForm& settings) {
+        settings.find<sim::SimListView>("ListView1").checkRow(0, true);
+        main.cleanRun().CleanNow();
+        settings.find<sim::SimButton>("Command3").click();  // Cancel
+    });
+    machine.ui.form(kMainCaption).find<sim::SimImage>("Image2").click();
+    EXPECT_EQ(pluginRows(), 1);
+
+    // Cancel dropped the tick: the next run reads the list from the file again.
+    main.cleanRun().CleanNow();
+    EXPECT_EQ(pluginRows(), 0);
+}
+
 }  // namespace
 }  // namespace hv
