@@ -5,6 +5,7 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/wine/check_lib.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/hv-del-thumbs.XXXXXXXX")
 trap 'rm -rf -- "$work"' EXIT
 
@@ -42,19 +43,6 @@ mkdir -p "$work/out"
     --hook 'mkdir -p "$HV_DRIVE_C/hv-run"' \
     --host -- bash -c "$inside" inside "$work/out" >"$work/log" 2>&1
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "[       OK ] $name"
-    else
-        failed=$((failed + 1))
-        echo "[  FAILED  ] $name"
-    fi
-}
 
 removed() { comm -23 "$work/out/before" "$work/out/after"; }
 user=$(cat "$work/out/user" 2>/dev/null)

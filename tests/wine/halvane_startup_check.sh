@@ -10,25 +10,13 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/wine/check_lib.sh"
 build=${1:-$root/build/win}
 exe=$(find "$build/src/app" -maxdepth 1 -name halvane.exe 2>/dev/null | head -n 1)
 shot=$root/build/halvane_main.png
 work=$(mktemp -d "${TMPDIR:-/tmp}/hv-startup-check.XXXXXXXX")
 trap 'rm -rf -- "$work"' EXIT
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "[       OK ] $name"
-    else
-        failed=$((failed + 1))
-        echo "[  FAILED  ] $name"
-    fi
-}
 
 if [[ -z $exe ]]; then
     echo "halvane_startup_check: no halvane.exe under $build/src/app (build the win target)" >&2

@@ -8,23 +8,11 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/wine/check_lib.sh"
 app=${HV_APP:-$root/build/win/app}
 work=$(mktemp -d "${TMPDIR:-/tmp}/hv-halvanec.XXXXXXXX")
 trap 'rm -rf -- "$work"' EXIT
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "[       OK ] $name"
-    else
-        failed=$((failed + 1))
-        echo "[  FAILED  ] $name"
-    fi
-}
 
 if [[ ! -f $app/halvanec.exe ]]; then
     echo "halvanec_clean_check: no halvanec.exe in the application folder $app (make win, or set HV_APP)"

@@ -10,6 +10,7 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/wine/check_lib.sh"
 app=${HV_APP:-$root/build/win/app}
 work=$(mktemp -d "${TMPDIR:-/tmp}/hv-links.XXXXXXXX")
 trap 'rm -rf -- "$work"' EXIT
@@ -139,19 +140,6 @@ mkdir -p "$work/out"
     --copy "$work/holdopen.exe" 'C:\hv-run\' \
     --host -- bash -c "$inside" inside "$work/out" "$work/switches.awk" >"$work/log" 2>&1
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "[       OK ] $name"
-    else
-        failed=$((failed + 1))
-        echo "[  FAILED  ] $name"
-    fi
-}
 stays() { grep -qxF "./$1" "$work/out/after"; }
 goes() { grep -qxF "./$1" "$work/out/before" && ! grep -qxF "./$1" "$work/out/after"; }
 user=$(sed -n 's/.*\\users\\//p' "$work/out/userpath" 2>/dev/null | tr -d '\r')

@@ -5,23 +5,11 @@
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/wine/check_lib.sh"
 sandbox_script=$root/tools/wine-sandbox
 work=$(mktemp -d "${TMPDIR:-/tmp}/hv-sandbox-check.XXXXXXXX")
 trap 'rm -rf -- "$work"' EXIT
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "[       OK ] $name"
-    else
-        failed=$((failed + 1))
-        echo "[  FAILED  ] $name"
-    fi
-}
 
 # Runs inside the sandbox: writes one "name ok|fail detail" line per finding, then exits 7 so
 # that the failure path of the script is the one exercised.
