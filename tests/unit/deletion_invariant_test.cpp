@@ -3,7 +3,7 @@
 // lines or a custom entry named; nothing is removed through a link; the user's own files
 // elsewhere (Documents, Desktop, folders beside every cleaned folder) and the key folders stay.
 //
-// HV_INVARIANT_RUNS sets the number of runs (default 100), HV_INVARIANT_SEED the first seed.
+// HV_INVARIANT_RUNS sets the number of runs (default 300), HV_INVARIANT_SEED the first seed.
 // A failure prints its seed; HV_INVARIANT_SEED=<seed> HV_INVARIANT_RUNS=1 repeats it.
 #include <gtest/gtest.h>
 
@@ -551,7 +551,7 @@ void CheckOneRun(unsigned seed) {
 
 TEST(DeletionInvariant, RandomRunsRemoveOnlyInsideNamedTargets) {
     const unsigned first = EnvNumber("HV_INVARIANT_SEED", 20261211);
-    const unsigned runs = EnvNumber("HV_INVARIANT_RUNS", 100);
+    const unsigned runs = EnvNumber("HV_INVARIANT_RUNS", 300);
     for (unsigned seed = first; seed < first + runs; ++seed) {
         CheckOneRun(seed);
         if (HasFailure()) {
