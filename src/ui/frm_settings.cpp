@@ -87,6 +87,7 @@ std::optional<int> TabIndex(const std::string& text, int count) {
 SettingsWindow::SettingsWindow(ui::Ui& ui, Platform& os)
     : ui_(ui),
       os_(os),
+      pacer_(os.events),
       form_(ui.createForm({.name = "frmsettings",
                            .caption = "Cleaning Settings",
                            .clientWidth = 10440,
@@ -179,6 +180,7 @@ void SettingsWindow::buildGroup(ui::Container& page, const SwitchGroup& def, int
                                               .bounds = bounds,
                                               .caption = std::string(items[i]->caption)});
         group.boxes.push_back({items[i], &box});
+        pacer_.yieldPaced();
     }
     if (!def.selectAll.empty()) {
         group.selectAll = &group.frame->addCheckBox(
@@ -279,9 +281,11 @@ void SettingsWindow::loadSwitches() {
     const std::string file = settingsFile();
     for (const auto& run : settings::LoadOrder()) {
         const std::string section(group(run.frame).def->section);
-        for (const Switch& box : boxesOf(run))
+        for (const Switch& box : boxesOf(run)) {
             box.box->setChecked(
                 IsFlagOn(ReadIni(os_.profile, file, section, std::string(box.item->key))));
+            pacer_.yieldPaced();
+        }
     }
 }
 
@@ -456,13 +460,19 @@ SettingsWindowSlot::SettingsWindowSlot(ui::Ui& ui, Platform& os,
 
 SettingsWindow& SettingsWindowSlot::window() {
     if (!window_ || !window_->loaded()) {
-        window_ = std::make_shared<SettingsWindow>(ui_, os_);
+        loading_ = true;
+        auto made = std::make_shared<SettingsWindow>(ui_, os_);
+        loading_ = false;
+        window_ = std::move(made);
         if (prepare_) prepare_(*window_);
     }
     return *window_;
 }
 
 void SettingsWindowSlot::open() {
+    // The window a clean run is loading for its plug-in list yields while it loads; a click
+    // meanwhile would load a second one beside it.
+    if (loading_) return;
     window();
     const std::shared_ptr<SettingsWindow> shown = window_;
     shown->showModal();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/clean_item.h"
+#include "engine/pacer.h"
 #include "platform/platform.h"
 #include "platform/ui/ui.h"
 #include "ui/frm_settings_groups.h"
@@ -82,6 +83,9 @@ class SettingsWindow {
 
     ui::Ui& ui_;
     Platform& os_;
+    // Making the window's four hundred controls takes a while: a clean run that reads the
+    // plug-in list from a window it has to load keeps its own window live meanwhile.
+    Pacer pacer_;
     std::unique_ptr<ui::Form> form_;
     std::vector<Group> groups_;
     ui::TabStrip* outerTabs_ = nullptr;
@@ -102,7 +106,7 @@ class SettingsWindowSlot {
     SettingsWindowSlot(ui::Ui& ui, Platform& os, std::function<void(SettingsWindow&)> prepare = {});
 
     // The user's open command: shows the hidden instance as it is, or a newly loaded one,
-    // modally.
+    // modally; nothing while an instance is being loaded.
     void open();
     // The living instance; a hidden one is made (and loaded) when there is none.
     SettingsWindow& window();
@@ -116,6 +120,7 @@ class SettingsWindowSlot {
     // Shared with open() while it shows the window, so that a run replacing an unloaded
     // instance never destroys one whose modal loop is still returning.
     std::shared_ptr<SettingsWindow> window_;
+    bool loading_ = false;
 };
 
 }  // namespace hv

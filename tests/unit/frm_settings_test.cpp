@@ -744,5 +744,34 @@ TEST_F(SettingsWindowTest, SlotSharesOneWindowUntilItIsUnloaded) {
     EXPECT_TRUE(machine.ui.modalSteps.empty());
 }
 
+TEST_F(SettingsWindowTest, LoadingForARunKeepsTheMessagesFlowingAndOpensNoSecondWindow) {
+    machine.files.addTextFile(kPlugins + "\\Tool.hve",
+                              "[name]\r\nappname=Tool\r\n[swich]\r\non=1\r\n");
+    // Every read of a file takes 5 ms, so loading the window takes far longer than a yield's
+    // interval.
+    machine.files.faults = [&](std::string_view op, const std::string&) {
+        if (op == "readFile") machine.clock.advanceMs(5);
+        return 0L;
+    };
+    SettingsWindowSlot slot(machine.ui, os);
+    int yields = 0;
+    machine.events.onDoEvents = [&] {
+        if (++yields == 1) slot.open();  // the user's click while the run loads the window
+    };
+
+    EXPECT_EQ(slot.TickedPluginTexts(), std::vector<std::string>{"Tool"});
+    EXPECT_GT(yields, 5);
+    EXPECT_TRUE(machine.ui.modalShown.empty());
+
+    // Afterwards the click opens the window the run loaded.
+    machine.events.onDoEvents = nullptr;
+    machine.ui.whenModal(kCaption, [](SimForm& shown) {
+        EXPECT_TRUE(shown.find<SimListView>("ListView1").checked(0));
+        shown.find<SimButton>("Command3").click();
+    });
+    slot.open();
+    EXPECT_EQ(machine.ui.modalShown.size(), 1u);
+}
+
 }  // namespace
 }  // namespace hv
