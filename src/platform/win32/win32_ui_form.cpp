@@ -278,6 +278,7 @@ void Win32Form::show() {
         if (pendingState_ == ui::WindowState::Minimized) command = SW_SHOWMINIMIZED;
         if (pendingState_ == ui::WindowState::Maximized) command = SW_SHOWMAXIMIZED;
     }
+    if (lookStale_) applyLookToAll();
     ShowWindow(hwnd_, command);
     UpdateWindow(hwnd_);
 }
@@ -422,10 +423,22 @@ void Win32Form::setTitleLook(const ui::Font& font, ui::Color text) {
 }
 
 void Win32Form::refreshAll() {
+    // A hidden form takes its new look when it is shown: the settings window that a clean run
+    // loads for its plug-in list alone has four hundred controls and may never be shown, and
+    // a skin sets the font and the colours one after the other.
+    if (!IsWindowVisible(hwnd_)) {
+        lookStale_ = true;
+        return;
+    }
+    applyLookToAll();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Win32Form::applyLookToAll() {
+    lookStale_ = false;
     ui::forEachControl(*this, [](ui::Control& control) {
         if (auto* node = dynamic_cast<Win32Node*>(&control)) node->applyLook();
     });
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::setIcon(const ui::Picture& icon) {

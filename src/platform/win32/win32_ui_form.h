@@ -144,6 +144,7 @@ class Win32Form : public Win32ContainerOf<ui::Form> {
     void unload();
     void endModal();
     void refreshAll();
+    void applyLookToAll();
     void fitMenuBar();
 
     Win32Ui& ui_;
@@ -155,6 +156,7 @@ class Win32Form : public Win32ContainerOf<ui::Form> {
     bool loaded_ = true;
     bool destroying_ = false;
     bool modal_ = false;
+    bool lookStale_ = false;  // a look change waits for the form to be shown
     ui::WindowState pendingState_ = ui::WindowState::Normal;
     std::vector<Hwnd> disabledByModal_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
