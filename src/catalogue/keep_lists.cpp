@@ -63,8 +63,7 @@ void DeleteCookiesExceptKept(CleanRun& run, const std::string& cookieFolder) {
     const auto kept = ReadKeepFile(model.files(), KeepCookieFile(run.os().system));
     // Every file in the folder goes, so the folder must be one the guard lets be emptied, and
     // never a link to somewhere else.
-    if (!erase.guard().mayEmpty(cookieFolder)) return;
-    if (!model.mayWalk(cookieFolder)) return;
+    if (!erase.guard().mayEmpty(cookieFolder) || !erase.walkable(cookieFolder)) return;
     const auto entries = model.list(cookieFolder);
     if (!entries) return;
     for (auto file : *entries) {

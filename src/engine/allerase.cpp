@@ -1,5 +1,6 @@
 #include "engine/allerase.h"
 
+#include "engine/outside_paths.h"
 #include "platform/text.h"
 #include "platform/win_path.h"
 
@@ -30,7 +31,9 @@ Allerase::Allerase(FileSystem& files, Registry& registry, EventLoop& events, Pat
 
 bool Allerase::walkable(const std::string& folder) {
     if (!PathGuard::isErasable(folder)) return false;
-    return model_.mayWalk(folder);
+    // Not the folder, nor any folder between it and the user's or the system's own folder it
+    // lies in: a link anywhere there would take the walk to another folder than it names.
+    return !ReachesThroughLink(model_.files(), folder, guard_.trustedLength(folder));
 }
 
 // Step 2 of every file primitive: visit each file directly in the folder, unhide it, and

@@ -44,6 +44,10 @@ class Allerase {
     // One value of a key. Always 1.
     double DeleteRegValue(RootKey root, const std::string& subKey, const std::string& valueName);
 
+    // The folder can be walked: the guard allows it, and neither it nor a folder on the way to
+    // it from the protected folder it lies in is a link.
+    bool walkable(const std::string& folder);
+
     FileModel& model() { return model_; }
     Pacer& pacer() { return pacer_; }
     const PathGuard& guard() const { return guard_; }
@@ -60,8 +64,6 @@ class Allerase {
                             bool yieldEachFile);
     void foldersNamedBelow(const std::string& folder, const std::string& name, double& total,
                            bool countHere);
-    // The folder can be walked: the guard allows it and it is no link.
-    bool walkable(const std::string& folder);
 
     Registry& registry_;
     Pacer pacer_;

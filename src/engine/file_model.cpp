@@ -34,11 +34,6 @@ bool FileModel::isLink(const std::string& path) {
     return self && self->isLink();
 }
 
-bool FileModel::mayWalk(const std::string& folder) {
-    const auto self = files_.stat(folder);
-    return self ? !self->isLink() : !list(folder);
-}
-
 bool FileModel::deleteFolder(const std::string& path, bool force) {
     return !isLink(path) && removeTree(path, force);
 }

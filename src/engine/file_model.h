@@ -31,9 +31,6 @@ class FileModel {
     // The total size of everything below the folder; nothing when a folder below cannot be
     // read. Links count nothing.
     std::optional<double> folderSize(const std::string& path);
-    // Whether a walk may start at the folder: it is no link. A folder whose attributes cannot
-    // be read counts as a link unless it cannot be listed either (then it is simply missing).
-    bool mayWalk(const std::string& folder);
     // The folder's listing, or nothing when it cannot be read.
     std::optional<std::vector<FileInfo>> list(const std::string& folder);
 

@@ -22,6 +22,10 @@ class PathGuard {
     static bool isErasable(std::string_view path);
     // isErasable, and neither one of the protected folders nor a folder that holds one.
     bool mayEmpty(std::string_view folder) const;
+    // The length of the longest protected folder the path is or lies in, as the path spells
+    // it (0: none). Those folders may well be links (a profile moved to another drive); the
+    // parts of the path below them are the program's to check.
+    std::size_t trustedLength(std::string_view path) const;
 
   private:
     std::vector<std::string> protected_;  // lower case, without a trailing backslash

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "platform/sim/machine.h"
 
 namespace hv {
@@ -183,6 +186,40 @@ TEST_F(AllEraseTest, NoPrimitiveEntersEmptiesOrRemovesALink) {
     EXPECT_TRUE(exists(kRoot + "\\filelink.tmp"));
     EXPECT_TRUE(exists(start));
     EXPECT_FALSE(exists(kRoot + "\\real.tmp"));
+}
+
+TEST_F(AllEraseTest, AFolderReachedThroughALinkAboveItIsNotWalked) {
+    // The Chrome profile is a link to the user's own folder: its "Cache" below is that
+    // folder's "cache", whatever its name says.
+    machine.addFiles(R"(
+        C:\Users\ann\Documents\Mine\cache\photo.jpg | size=10
+        C:\Users\ann\Documents\Mine\cache\deep\notes.txt | size=10
+        C:\Users\ann\AppData\Roaming\Chrome\ | link=C:\Users\ann\Documents\Mine
+    )");
+    const std::string cache = "C:\\Users\\ann\\AppData\\Roaming\\Chrome\\Cache";
+    for (const auto& walk : std::vector<std::function<double()>>{
+             [&] { return erase.DeleteAllFiles(cache); },
+             [&] { return erase.DeleteFilesByExt(cache, "jpg"); },
+             [&] { return erase.DeleteFilesNamed(cache, "photo.jpg"); },
+             [&] { return erase.DeleteFoldersNamed(cache, "deep"); },
+             [&] { return erase.DeleteFolderFiles(cache); },
+             [&] { return erase.EmptyFolder(cache); },
+         })
+        walk();
+    EXPECT_TRUE(exists("C:\\Users\\ann\\Documents\\Mine\\cache\\photo.jpg"));
+    EXPECT_TRUE(exists("C:\\Users\\ann\\Documents\\Mine\\cache\\deep\\notes.txt"));
+}
+
+TEST_F(AllEraseTest, AProtectedFolderThatIsALinkStillHasItsFoldersCleaned) {
+    // Application data moved to another drive and linked back, as some users keep it.
+    machine.addFiles(R"(
+        D:\Roaming\Tool\cache.tmp | size=10
+        C:\Profiles\ann\Roaming\ | link=D:\Roaming
+    )");
+    Allerase moved{machine.files, machine.registry, machine.events,
+                   PathGuard({"C:\\Profiles\\ann", "C:\\Profiles\\ann\\Roaming"})};
+    moved.DeleteAllFiles("C:\\Profiles\\ann\\Roaming\\Tool");
+    EXPECT_FALSE(exists("D:\\Roaming\\Tool\\cache.tmp"));
 }
 
 TEST_F(AllEraseTest, RegistryPrimitivesCountFixedAmounts) {
