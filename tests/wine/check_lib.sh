@@ -73,6 +73,25 @@ eval "$COLLECT"
         "$@" --host -- bash -c "$inside" inside "$out" "$shot" "$name"
 }
 
+# A whole check of a window program that reports its own checks: runs BUILD/tests/wine/NAME.exe
+# with the skin beside it, photographs it to SHOT, counts its checks and prints the closing count.
+window_program_check() {  # window_program_check NAME BUILD SHOT
+    local name=$1 build=$2 shot=$3
+    local exe=$build/tests/wine/$name.exe
+    [[ -f $exe ]] || { echo "$(basename "$0" .sh): $exe is not built" >&2; return 2; }
+    local work
+    work=$(mktemp -d "${TMPDIR:-/tmp}/hv-$name.XXXXXXXX")
+    run_window_program "$exe" "$work/out" "$shot" \
+        --copy "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/packaging/app/skins" 'C:\hv-run\' \
+        >"$work/log" 2>&1
+    check_report "$work/out/result.txt"
+    check "the screenshot was taken" test -s "$shot"
+    local status=0
+    finish_checks "$(basename "$0" .sh)" "$work/log" "$work/out/wine.log" || status=1
+    rm -rf -- "$work"
+    return $status
+}
+
 # Prints the closing count; on failure shows the head of the given logs and returns 1.
 finish_checks() {  # finish_checks NAME [LOG...]
     local name=$1

@@ -13,43 +13,14 @@
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_ui.h"
 #include "ui/frm_locate.h"
+#include "wine/window_program.h"
 
 namespace {
 
 using namespace hv;
+using namespace hv::wine_check;
 
 const std::string kTree = "C:\\finder-tree";
-int failures = 0;
-std::string report;
-
-void check(bool ok, const std::string& what) {
-    report += (ok ? "ok      " : "FAILED  ") + what + "\n";
-    if (!ok) ++failures;
-}
-
-std::string programFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-bool exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-template <class T>
-T* find(ui::Form& form, const std::string& name) {
-    T* found = nullptr;
-    ui::forEachControl(form, [&](ui::Control& control) {
-        if (control.name() == name) found = dynamic_cast<T*>(&control);
-    });
-    return found;
-}
 
 // Read straight from the registry, not through the store under test.
 std::string storedSetting(const std::string& section, const std::string& key) {
@@ -61,17 +32,6 @@ std::string storedSetting(const std::string& section, const std::string& key) {
         return "(missing)";
     }
     return data;
-}
-
-// Waits, handling messages, until the condition holds or the time is up.
-template <class Condition>
-bool pumpUntil(EventLoop& events, Condition done, int ms) {
-    for (int waited = 0; waited < ms; waited += 50) {
-        if (done()) return true;
-        events.doEvents();
-        Sleep(50);
-    }
-    return done();
 }
 
 }  // namespace
@@ -116,9 +76,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     check(lines.find("loop") == std::string::npos, "nothing is listed through the junction loop");
     check(storedSetting("StartUp", "AppPath") == kTree, "the folder is stored as AppPath");
 
-    writeFile(folder + "\\ready.txt", "ready\n");
-    pumpUntil(
-        machine.events, [&] { return exists(folder + "\\shot.txt"); }, 20000);
+    waitForScreenshot(machine.events);
 
     // Into the recycle bin, answering the warning with Yes from a timer.
     bool warned = false;
@@ -159,6 +117,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     check(exists(kTree + "\\rp.tmp"), "the read-only rp.tmp is skipped");
 
     form.close();
-    writeFile(folder + "\\result.txt", report);
-    return failures == 0 ? 0 : 1;
+    return finish();
 }

@@ -15,22 +15,12 @@
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_ui.h"
 #include "ui/frm_settings.h"
+#include "wine/window_program.h"
 
 namespace {
 
 using namespace hv;
-
-int failures = 0;
-std::string report;
-
-void check(bool ok, const std::string& what) {
-    report += (ok ? "ok      " : "FAILED  ") + what + "\n";
-    if (!ok) ++failures;
-}
-
-bool exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using namespace hv::wine_check;
 
 std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -43,15 +33,6 @@ std::string profileValue(const std::string& file, const char* section, const cha
     char value[256] = {};
     GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value, file.c_str());
     return value;
-}
-
-template <class T>
-T* find(ui::Form& form, const std::string& name) {
-    T* found = nullptr;
-    ui::forEachControl(form, [&](ui::Control& control) {
-        if (control.name() == name) found = dynamic_cast<T*>(&control);
-    });
-    return found;
 }
 
 // The box of a catalogue item whose caption no other box has.
@@ -71,13 +52,6 @@ ui::CheckBox* boxOf(ui::Form& form, std::string_view section, std::string_view k
     return matches == 1 ? found : nullptr;
 }
 
-void pump(EventLoop& events, int ms) {
-    for (int waited = 0; waited < ms; waited += 50) {
-        events.doEvents();
-        Sleep(50);
-    }
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -90,7 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::ofstream(settings, std::ios::binary)
         << "[WINDOWS]\r\nrecent=1\r\n[FIREFOX]\r\nCookies=0\r\n";
     CreateDirectoryA((folder + "\\plus-in").c_str(), nullptr);
-    std::ofstream(plugin, std::ios::binary) << "[name]\r\nappname=Tool\r\n[swich]\r\non=0\r\n";
+    writeFile(plugin, "[name]\r\nappname=Tool\r\n[swich]\r\non=0\r\n");
 
     {
         SettingsWindow window(ui, os);
@@ -102,20 +76,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         auto* ok = find<ui::Button>(form, "Command1");
         check(cookies && recent && ok, "the window has the boxes and OK");
         check(plugins && plugins->rowCount() == 1, "the plug-in list holds the plug-in");
-        if (failures > 0) {
-            std::ofstream(folder + "\\result.txt") << report;
-            return 1;
-        }
+        if (failures > 0) return finish();
         form.show();
         check(!cookies->checked() && recent->checked() && !plugins->checked(0),
               "the boxes and the plug-in list show the file");
         cookies->setChecked(true);
         recent->setChecked(false);
         plugins->setChecked(0, true);
-        pump(machine.events, 300);
-        std::ofstream(folder + "\\ready.txt") << "ready\n";
-        for (int waited = 0; waited < 20000 && !exists(folder + "\\shot.txt"); waited += 100)
-            pump(machine.events, 100);
+        waitForScreenshot(machine.events);
         ok->onClick();
         check(!window.loaded(), "OK unloads the window");
     }
@@ -146,6 +114,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     check(fileText(settings) == saved, "Cancel leaves the settings file as it was");
     check(profileValue(plugin, "swich", "on") == "1", "Cancel leaves the plug-in file alone");
 
-    std::ofstream(folder + "\\result.txt") << report;
-    return failures == 0 ? 0 : 1;
+    return finish();
 }
