@@ -4,7 +4,8 @@
 #   make run    start the program under Wine in a sandboxed prefix kept under build/
 #   make fuzz   every fuzz target for FUZZ_SECONDS (default 60) each, then 10000 random runs of
 #               the deletion invariant
-.PHONY: all native win test run deps clean format native-asan fuzz-build fuzz
+.PHONY: all native win test run deps clean format native-asan fuzz-build fuzz build-native \
+	build-win build-asan
 
 JOBS ?= 2
 NATIVE := build/native
@@ -23,20 +24,30 @@ deps:
 
 native:
 	@tools/install-deps native
-	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
+	@$(MAKE) --no-print-directory build-native
 
 win:
 	@tools/install-deps win
-	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
-	@cmake --build $(WIN) -j $(JOBS)
-	@tools/make-app-folder $(WIN) $(APP)
+	@$(MAKE) --no-print-directory build-win
 
 # The unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
 # targets as replay programs for their seed corpora.
 native-asan:
 	@tools/install-deps native
+	@$(MAKE) --no-print-directory build-asan
+
+# The builds themselves, with what they need installed already.
+build-native:
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+build-win:
+	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WIN) -j $(JOBS)
+	@tools/make-app-folder $(WIN) $(APP)
+
+build-asan:
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DHV_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS) --target unit_tests fuzz_replay
 
@@ -47,7 +58,11 @@ fuzz-build:
 		-DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target fuzz_targets
 
-test: native win native-asan
+# The three builds side by side: while one links, the others compile.
+test:
+	@tools/install-deps native
+	@tools/install-deps win
+	@$(MAKE) --no-print-directory -j 3 build-native build-win build-asan
 	@tools/run-tests $(NATIVE) $(WIN)
 
 # The invariant runs use an optimised build of the unit suite: ten thousand runs take minutes.
