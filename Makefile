@@ -58,11 +58,11 @@ fuzz-build:
 		-DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target fuzz_targets
 
-# The three builds side by side: while one links, the others compile.
+# One build after the other: on two cores, side by side they only get in each other's way.
 test:
 	@tools/install-deps native
 	@tools/install-deps win
-	@$(MAKE) --no-print-directory -j 3 build-native build-win build-asan
+	@$(MAKE) --no-print-directory build-native build-win build-asan
 	@tools/run-tests $(NATIVE) $(WIN)
 
 # The invariant runs use an optimised build of the unit suite: ten thousand runs take minutes.
