@@ -52,6 +52,22 @@ ui::CheckBox* boxOf(ui::Form& form, std::string_view section, std::string_view k
     return matches == 1 ? found : nullptr;
 }
 
+// The controls the check uses.
+struct Controls {
+    ui::CheckBox* cookies;
+    ui::CheckBox* recent;
+    ui::ListView* plugins;
+    ui::Button* ok;
+    ui::Button* cancel;
+};
+
+Controls controlsOf(ui::Form& form) {
+    // "Cookies" is the caption of several browsers' boxes: the Firefox one by its name.
+    return {find<ui::CheckBox>(form, "Check16"), boxOf(form, "WINDOWS", "recent"),
+            find<ui::ListView>(form, "ListView1"), find<ui::Button>(form, "Command1"),
+            find<ui::Button>(form, "Command3")};
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -61,19 +77,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const std::string folder = os.system.applicationFolder();
     const std::string settings = folder + "\\hvset.dat";
     const std::string plugin = folder + "\\plus-in\\Tool.hve";
-    std::ofstream(settings, std::ios::binary)
-        << "[WINDOWS]\r\nrecent=1\r\n[FIREFOX]\r\nCookies=0\r\n";
+    writeFile(settings, "[WINDOWS]\r\nrecent=1\r\n[FIREFOX]\r\nCookies=0\r\n");
     CreateDirectoryA((folder + "\\plus-in").c_str(), nullptr);
     writeFile(plugin, "[name]\r\nappname=Tool\r\n[swich]\r\non=0\r\n");
 
     {
         SettingsWindow window(ui, os);
         ui::Form& form = window.form();
-        // "Cookies" is the caption of several browsers' boxes: the Firefox one by its name.
-        auto* cookies = find<ui::CheckBox>(form, "Check16");
-        auto* recent = boxOf(form, "WINDOWS", "recent");
-        auto* plugins = find<ui::ListView>(form, "ListView1");
-        auto* ok = find<ui::Button>(form, "Command1");
+        auto [cookies, recent, plugins, ok, cancel] = controlsOf(form);
         check(cookies && recent && ok, "the window has the boxes and OK");
         check(plugins && plugins->rowCount() == 1, "the plug-in list holds the plug-in");
         if (failures > 0) return finish();
@@ -96,10 +107,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     {
         SettingsWindow window(ui, os);
         ui::Form& form = window.form();
-        auto* cookies = find<ui::CheckBox>(form, "Check16");
-        auto* recent = boxOf(form, "WINDOWS", "recent");
-        auto* plugins = find<ui::ListView>(form, "ListView1");
-        auto* cancel = find<ui::Button>(form, "Command3");
+        auto [cookies, recent, plugins, ok, cancel] = controlsOf(form);
         form.show();
         check(cookies && cookies->checked() && recent && !recent->checked() && plugins &&
                   plugins->checked(0),
