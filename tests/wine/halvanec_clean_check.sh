@@ -13,7 +13,6 @@ app=${HV_APP:-$root/build/win/app}
 work=$(mktemp -d "${TMPDIR:-/tmp}/hv-halvanec.XXXXXXXX")
 trap 'rm -rf -- "$work"' EXIT
 
-
 if [[ ! -f $app/halvanec.exe ]]; then
     echo "halvanec_clean_check: no halvanec.exe in the application folder $app (make win, or set HV_APP)"
     check "the application folder holds halvanec.exe" false

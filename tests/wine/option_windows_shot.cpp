@@ -19,23 +19,14 @@
 #include "ui/frm_cookie.h"
 #include "ui/frm_option.h"
 #include "ui/frm_url.h"
+#include "wine/window_program.h"
 
 namespace {
 
 using namespace hv;
+using namespace hv::wine_check;
 
-std::string report;
-int failures = 0;
 int pictures = 0;  // numbered across the windows
-
-void check(bool ok, const std::string& what) {
-    report += std::string(ok ? "ok      " : "FAILED  ") + what + "\n";
-    if (!ok) ++failures;
-}
-
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 void makeFolders(const std::string& path) {
     for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
@@ -113,7 +104,7 @@ class Script {
         if (current.picture) {
             const std::string number = std::to_string(++pictures);
             if (waited_ == 0) std::ofstream(folder_ + "\\ready-" + number + ".txt") << "ready\n";
-            if (!fileExists(folder_ + "\\shot-" + number + ".txt") && ++waited_ < 34) {
+            if (!exists(folder_ + "\\shot-" + number + ".txt") && ++waited_ < 34) {
                 --pictures;
                 return;
             }
@@ -221,6 +212,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         cookieWindow.showModal();
     }
 
-    std::ofstream(folder + "\\result.txt") << report;
-    return failures == 0 ? 0 : 1;
+    return finish();
 }

@@ -13,14 +13,12 @@
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_ui.h"
 #include "ui/frm_settings.h"
+#include "wine/window_program.h"
 
 namespace {
 
 using namespace hv;
-
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using namespace hv::wine_check;
 
 // Handles the window's messages for a while.
 void pump(DWORD ms) {
@@ -84,7 +82,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         const std::string n = std::to_string(++shot);
         std::ofstream(folder + "\\ready-" + n + ".txt") << "ready\n";
         const DWORD start = GetTickCount();
-        while (!fileExists(folder + "\\shot-" + n + ".txt") && GetTickCount() - start < 20000)
+        while (!exists(folder + "\\shot-" + n + ".txt") && GetTickCount() - start < 20000)
             pump(100);
     }
     std::ofstream(folder + "\\done.txt") << "done\n";

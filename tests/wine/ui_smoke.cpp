@@ -16,29 +16,12 @@
 #include "platform/win32/win32_event_loop.h"
 #include "platform/win32/win32_ui.h"
 #include "ui/skin.h"
+#include "wine/window_program.h"
 
 namespace {
 
 using namespace hv;
-
-int failures = 0;
-std::string report;
-
-void check(bool ok, const char* what) {
-    report += std::string(ok ? "ok      " : "FAILED  ") + what + "\n";
-    if (!ok) ++failures;
-}
-
-std::string programFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using namespace hv::wine_check;
 
 // A 32 x 32 picture with a soft gradient, so the image controls have something to show.
 std::string writeToolPicture(const std::string& folder, int hue) {
@@ -298,15 +281,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     std::ofstream(folder + "\\ready.txt") << "ready\n";
     int waited = 0;
-    ui::Timer finish{events, {.intervalMs = 100, .enabled = true}};
-    finish.onTick = [&] {
-        if (fileExists(folder + "\\shot.txt") || ++waited > 200) ui.quit();
+    ui::Timer untilShot{events, {.intervalMs = 100, .enabled = true}};
+    untilShot.onTick = [&] {
+        if (exists(folder + "\\shot.txt") || ++waited > 200) ui.quit();
     };
     ui.run();
     tray.remove();
     report += "ui_smoke: " + std::to_string(failures) + " failed\n";
     std::printf("%s", report.c_str());
-    // A program inside a Wine desktop has no console: the result goes beside it as well.
-    std::ofstream(folder + "\\result.txt") << report;
-    return failures == 0 ? 0 : 1;
+    return finish();
 }
