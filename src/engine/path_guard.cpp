@@ -57,13 +57,9 @@ bool PathGuard::mayEmpty(std::string_view folder) const {
 }
 
 std::size_t PathGuard::trustedLength(std::string_view path) const {
-    const std::string lower = toLower(path);
     std::size_t longest = 0;
-    for (const auto& p : protected_) {
-        const bool inside =
-            lower.rfind(p, 0) == 0 && (lower.size() == p.size() || lower[p.size()] == '\\');
-        if (inside && p.size() > longest) longest = p.size();
-    }
+    for (const auto& p : protected_)
+        if (p.size() > longest && isSameOrInside(path, p)) longest = p.size();
     return longest;
 }
 

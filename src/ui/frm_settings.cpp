@@ -461,7 +461,13 @@ SettingsWindowSlot::SettingsWindowSlot(ui::Ui& ui, Platform& os,
 SettingsWindow& SettingsWindowSlot::window() {
     if (!window_ || !window_->loaded()) {
         loading_ = true;
-        auto made = std::make_shared<SettingsWindow>(ui_, os_);
+        std::shared_ptr<SettingsWindow> made;
+        try {
+            made = std::make_shared<SettingsWindow>(ui_, os_);
+        } catch (...) {
+            loading_ = false;  // a failed load must not keep the window from opening later
+            throw;
+        }
         loading_ = false;
         window_ = std::move(made);
         if (prepare_) prepare_(*window_);
